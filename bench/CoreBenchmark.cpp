@@ -1,0 +1,53 @@
+// Timing of the calculation core: the whole calculation of a 10 x 10 facade
+// and taking an undo copy of it.
+
+#include "core/FassadenSatz.h"
+#include "core/FassadenStack.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+vitrano::TFassadenSatz TenByTenFacade() {
+    vitrano::TFassadenSatz satz;
+    satz.Fassade = true;
+    satz.VerschraubungDeltaU = 0.3;
+    satz.SetFassadenTyp(100, 10, 10, 6.0, 6.0);
+    for (vitrano::TElement& element : satz.Elemente) {
+        for (vitrano::TSeite seite : vitrano::AlleSeiten) {
+            element.Rahmen.Rahmenbreite[seite] = 0.025;
+            element.Rahmen.UWerte[seite] = 1.4;
+            element.Rahmen.PSIInnen[seite] = 0.11;
+            element.Rahmen.Bezeichnung[seite] = QStringLiteral("Pfosten 50 mm");
+        }
+        element.Fuellung.UWert = 0.7;
+        element.Fuellung.Bezeichnung = QStringLiteral("4/12/4/12/4 Ar");
+    }
+    satz.Rechne();
+    return satz;
+}
+
+void BM_RechneFacade10x10(benchmark::State& state) {
+    vitrano::TFassadenSatz satz = TenByTenFacade();
+    for (auto _ : state) {
+        satz.Rechne();
+        benchmark::DoNotOptimize(satz.ErgebnisUwertGesamt);
+    }
+}
+BENCHMARK(BM_RechneFacade10x10);
+
+void BM_UndoPushFacade10x10(benchmark::State& state) {
+    const vitrano::TFassadenSatz satz = TenByTenFacade();
+    vitrano::TFAssadenStack stack;
+    for (auto _ : state) {
+        stack.Push(satz);
+        state.PauseTiming();
+        stack.Clear();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_UndoPushFacade10x10);
+
+} // namespace
+
+BENCHMARK_MAIN();
