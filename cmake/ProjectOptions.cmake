@@ -16,3 +16,9 @@ if(VITRANO_SANITIZE)
         -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
     target_link_options(vitrano_options INTERFACE -fsanitize=address,undefined)
 endif()
+
+if(VITRANO_FUZZ)
+    target_compile_options(vitrano_options INTERFACE
+        -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+    target_link_options(vitrano_options INTERFACE -fsanitize=address,undefined)
+endif()

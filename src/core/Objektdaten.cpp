@@ -5,11 +5,12 @@
 
 namespace vitrano {
 
-void ObjektdatenAusIniVorbelegen(TObjektdaten& objektdaten) {
+void TObjektdaten::ObjektdatenAusIniVorbelegen(TObjektdaten& objektdaten) {
     ObjektdatenAusIniVorbelegen(objektdaten, GlobalSettings().ProgramFolder);
 }
 
-void ObjektdatenAusIniVorbelegen(TObjektdaten& objektdaten, const QString& programFolder) {
+void TObjektdaten::ObjektdatenAusIniVorbelegen(TObjektdaten& objektdaten,
+                                               const QString& programFolder) {
     const TIniFile ini = TIniFile::Load(programFolder + QStringLiteral("Objektdaten.ini"));
     const auto read = [&ini](const char* key) {
         return ini.ReadString(QStringLiteral("Objektdaten"), QString::fromLatin1(key));

@@ -25,6 +25,13 @@ public:
 
     bool operator==(const TObjektdaten&) const = default;
 
+    // Fills the nine strings from section "Objektdaten" of "Objektdaten.ini" in
+    // the given folder (by default the program folder). A missing file,
+    // section or key gives an empty string.
+    static void ObjektdatenAusIniVorbelegen(TObjektdaten& objektdaten);
+    static void ObjektdatenAusIniVorbelegen(TObjektdaten& objektdaten,
+                                            const QString& programFolder);
+
     static constexpr auto Published() {
         using O = TObjektdaten;
         return std::make_tuple(
@@ -35,11 +42,5 @@ public:
             Publish("Weiteres3", &O::Weiteres3));
     }
 };
-
-// Fills the nine strings from section "Objektdaten" of "Objektdaten.ini" in the
-// given folder (by default the program folder). A missing file, section or key
-// gives an empty string.
-void ObjektdatenAusIniVorbelegen(TObjektdaten& objektdaten);
-void ObjektdatenAusIniVorbelegen(TObjektdaten& objektdaten, const QString& programFolder);
 
 } // namespace vitrano

@@ -48,7 +48,7 @@ TEST(ObjektdatenAusIni, ReadsTheNineKeysInEveryEncoding) {
         QTemporaryDir folder;
         WriteFile(folder.filePath(QStringLiteral("Objektdaten.ini")), c.bytes);
         TObjektdaten daten;
-        ObjektdatenAusIniVorbelegen(daten, folder.path() + QLatin1Char('/'));
+        TObjektdaten::ObjektdatenAusIniVorbelegen(daten, folder.path() + QLatin1Char('/'));
         EXPECT_EQ(daten.Firma, QStringLiteral("Glas & Fenster Köln"));
         EXPECT_EQ(daten.Nutzer, QStringLiteral("Jürgen"));
         EXPECT_EQ(daten.Objekt, QStringLiteral("Neubau Süd"));
@@ -74,12 +74,12 @@ TEST(ObjektdatenAusIni, MissingFileSectionOrKeyGivesEmptyStrings) {
         TObjektdaten daten;
         daten.Firma = QStringLiteral("vorher");
         daten.Weiteres3 = QStringLiteral("vorher");
-        ObjektdatenAusIniVorbelegen(daten, folder->path() + QLatin1Char('/'));
+        TObjektdaten::ObjektdatenAusIniVorbelegen(daten, folder->path() + QLatin1Char('/'));
         EXPECT_TRUE(daten.Firma.isEmpty());
         EXPECT_TRUE(daten.Weiteres3.isEmpty());
     }
     TObjektdaten daten;
-    ObjektdatenAusIniVorbelegen(daten, partial.path() + QLatin1Char('/'));
+    TObjektdaten::ObjektdatenAusIniVorbelegen(daten, partial.path() + QLatin1Char('/'));
     EXPECT_EQ(daten.Stockwerk, QStringLiteral("3. OG"));
 }
 
@@ -89,7 +89,7 @@ TEST(ObjektdatenAusIni, ReadsFromTheProgramFolderByDefault) {
               QByteArrayLiteral("[Objektdaten]\nfa=Aus dem Programmordner\n"));
     GlobalSettings().ProgramFolder = folder.path() + QLatin1Char('/');
     TObjektdaten daten;
-    ObjektdatenAusIniVorbelegen(daten);
+    TObjektdaten::ObjektdatenAusIniVorbelegen(daten);
     EXPECT_EQ(daten.Firma, QStringLiteral("Aus dem Programmordner"));
 
     ResetGlobalSettings();
