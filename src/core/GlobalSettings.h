@@ -11,6 +11,9 @@ QString ExecutableFolder();
 // The process-wide settings. The member initialisers are the start values.
 struct TGlobalSettings {
     QString ProgramFolder = ExecutableFolder(); // folder of the data files, ends with '/'
+    // Data folder of the chosen language relative to ProgramFolder, e.g. "de/" or
+    // "en/" (tables, information pictures and texts).
+    QString LanguageFolder = QStringLiteral("de/");
 };
 
 // The process-wide instance, created with the start values on first use.
