@@ -6,7 +6,10 @@
 #include "core/Quadrupel.h"
 #include "core/Rahmen.h"
 
+#include <QImage>
 #include <QPoint>
+#include <QRgb>
+#include <QSize>
 #include <QString>
 
 namespace vitrano {
@@ -47,6 +50,10 @@ public:
     int FSpalte = 0;
     // Rectangle within the whole in metres from the top-left corner.
     TRealQuadrupel FKoord;
+    // Pictures, derived from the values above and drawn on demand: the
+    // element's own picture and its cell of the whole picture for the editor.
+    QImage FBild;
+    QImage FBildEditor;
     // Pixel position of the element picture within the whole picture.
     QPoint FTopLeft;
 
@@ -75,6 +82,12 @@ public:
 
     // Areas, glazing-bar length and U-value of the element.
     void Rechne();
+    // Draws FBild for the given window type or facade method: the infill in
+    // the colour of its mark, glazing bars, frame bands and, for an inserted
+    // window, its opening symbol.
+    void BildGenerieren(int fenstertyp);
+    // Width and height of the picture BildGenerieren draws (not bounded).
+    QSize BildGroesse(int fenstertyp) const;
     // Psi term: glass edges plus glazing bars, W/K.
     double GetGesamtPSI() const;
     double Glaskantenlaenge() const;
@@ -110,6 +123,10 @@ private:
     TBerechnungsParameter FParameter;
 
     double SprossenLaengeBerechnen() const;
+    QRgb Fuellfarbe() const;
+    void SprossenZeichnen();
+    void RahmenZeichnen(int fenstertyp, QRgb rahmenfarbe);
+    void OeffnungZeichnen(QRgb rahmenfarbe);
 };
 
 } // namespace vitrano

@@ -6,6 +6,7 @@
 #include "core/Published.h"
 #include "core/WERWindowSystem.h"
 
+#include <QImage>
 #include <QString>
 #include <cstdint>
 #include <vector>
@@ -90,6 +91,24 @@ public:
     TElement* GetElementZu(double posX, double posY);
     void ElementArrayAufbauen();
 
+    // Pictures (2 pixels per centimetre).
+    // Draws every element picture for the given window type or facade method
+    // and places it: FTopLeft is the sum of the picture widths to its left
+    // in its row and of the picture heights above it in its column. A record
+    // whose pictures together would exceed the bounds of one picture
+    // (core/PictureDrawing.h) gets none.
+    void ElementBilderErzeugen(int fenstertyp);
+    // The whole window or facade: as wide as the pictures of row 1, as high as
+    // those of column 1, every element picture at its FTopLeft. Element
+    // pictures not drawn yet (a new or copied record) are drawn first. A null
+    // picture on error.
+    QImage GeneriereGesamtBild();
+    // Cuts the whole picture into equal cells, one per element, for the
+    // editor's grid of equal cells (FBildEditor).
+    void EditorBilderSchneiden();
+    // Element pictures for the record's Fenstertyp, then the editor cells.
+    void BilderErzeugen();
+
     static constexpr auto Published() {
         using S = TFassadenSatz;
         return std::make_tuple(
@@ -135,6 +154,9 @@ private:
     int FElementArraySpalten = 0;
 
     bool ElementArrayAktuell() const;
+    bool ElementBilderFehlen();
+    void ElementBilderLoeschen();
+    bool ElementBilderPassen(int fenstertyp);
     void ElementArrayLeeren();
 };
 

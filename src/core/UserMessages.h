@@ -5,7 +5,6 @@
 // errors, tests record them. Without a receiver they go to standard error.
 
 #include <QString>
-
 #include <functional>
 
 namespace vitrano {
