@@ -1,31 +1,33 @@
 // vitrano-cli: headless jobs for batch use and scripting.
 
+#include "cli/Commands.h"
+
 #include <QCoreApplication>
-#include <QTextStream>
-
-namespace {
-
-constexpr int ExitUsage = 1;
-
-void PrintUsage(QTextStream& out) {
-    out << "Usage: vitrano-cli COMMAND [ARGUMENTS]\n"
-           "\n"
-           "Commands:\n"
-           "  help    show this text\n";
-}
-
-} // namespace
+#include <functional>
+#include <map>
 
 int main(int argc, char* argv[]) {
+    using namespace vitrano::cli;
     QCoreApplication application(argc, argv);
-    const QStringList arguments = QCoreApplication::arguments();
+    QStringList arguments = QCoreApplication::arguments();
+    arguments.removeFirst();
     QTextStream out(stdout);
     QTextStream err(stderr);
-    if (arguments.size() == 2 &&
-        (arguments[1] == QStringLiteral("help") || arguments[1] == QStringLiteral("--help"))) {
+    const TStreams streams{out, err};
+
+    const std::map<QString, std::function<int(const QStringList&, TStreams)>> commands = {
+        {QStringLiteral("calc"), CalcCommand},
+        {QStringLiteral("convert"), ConvertCommand},
+    };
+    if (arguments.size() == 1 &&
+        (arguments[0] == QStringLiteral("help") || arguments[0] == QStringLiteral("--help"))) {
         PrintUsage(out);
-        return 0;
+        return ExitOk;
     }
-    PrintUsage(err);
-    return ExitUsage;
+    const auto command = arguments.isEmpty() ? commands.end() : commands.find(arguments[0]);
+    if (command == commands.end()) {
+        PrintUsage(err);
+        return ExitUsage;
+    }
+    return command->second(arguments.mid(1), streams);
 }

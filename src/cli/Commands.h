@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+
+namespace vitrano::cli {
+
+// Exit codes of the command-line program; they are part of its interface.
+enum TExitCode { ExitOk = 0, ExitUsage = 1, ExitFileError = 2 };
+
+struct TStreams {
+    QTextStream& out;
+    QTextStream& err;
+};
+
+void PrintUsage(QTextStream& stream);
+
+// Each command takes the arguments after its name.
+int CalcCommand(const QStringList& arguments, TStreams streams);
+int ConvertCommand(const QStringList& arguments, TStreams streams);
+
+// The one-line report of a file that could not be used.
+int FileError(TStreams streams, const QString& fileName, const QString& reason);
+
+} // namespace vitrano::cli
