@@ -1,5 +1,7 @@
 #include "cli/Commands.h"
 
+#include "core/GlobalSettings.h"
+
 namespace vitrano::cli {
 
 void PrintUsage(QTextStream& stream) {
@@ -9,10 +11,32 @@ void PrintUsage(QTextStream& stream) {
               "  calc FILE          calculate a project (.xucw, .xzelvik, .ucw, .zelvik)\n"
               "                     or comparison (.xwes) and print the results as JSON\n"
               "  convert IN OUT     write any project file as an XML project file\n"
+              "  picture FILE OUT   write the picture of a window or facade as PNG\n"
               "  help               show this text\n"
+              "\n"
+              "Options:\n"
+              "  --program-folder DIR  read tables, catalogue and ini files from DIR\n"
+              "                        instead of the folder of the program\n"
               "\n"
               "Exit status: 0 done, 1 wrong usage, 2 a file could not be read or written.\n";
     stream.flush();
+}
+
+bool TakeProgramFolder(QStringList& arguments) {
+    const qsizetype at = arguments.indexOf(QStringLiteral("--program-folder"));
+    if (at < 0) {
+        return true;
+    }
+    if (at + 1 >= arguments.size()) {
+        return false;
+    }
+    QString folder = arguments[at + 1];
+    if (!folder.endsWith(QLatin1Char('/'))) {
+        folder += QLatin1Char('/');
+    }
+    GlobalSettings().ProgramFolder = folder;
+    arguments.remove(at, 2);
+    return true;
 }
 
 int FileError(TStreams streams, const QString& fileName, const QString& reason) {

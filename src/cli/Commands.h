@@ -18,6 +18,11 @@ void PrintUsage(QTextStream& stream);
 // Each command takes the arguments after its name.
 int CalcCommand(const QStringList& arguments, TStreams streams);
 int ConvertCommand(const QStringList& arguments, TStreams streams);
+int PictureCommand(const QStringList& arguments, TStreams streams);
+
+// Takes "--program-folder DIR" out of the arguments and makes DIR the folder
+// the tables, catalogue and ini files are read from. False on a missing DIR.
+bool TakeProgramFolder(QStringList& arguments);
 
 // The one-line report of a file that could not be used.
 int FileError(TStreams streams, const QString& fileName, const QString& reason);

@@ -18,11 +18,16 @@ int main(int argc, char* argv[]) {
     const std::map<QString, std::function<int(const QStringList&, TStreams)>> commands = {
         {QStringLiteral("calc"), CalcCommand},
         {QStringLiteral("convert"), ConvertCommand},
+        {QStringLiteral("picture"), PictureCommand},
     };
     if (arguments.size() == 1 &&
         (arguments[0] == QStringLiteral("help") || arguments[0] == QStringLiteral("--help"))) {
         PrintUsage(out);
         return ExitOk;
+    }
+    if (!TakeProgramFolder(arguments)) {
+        PrintUsage(err);
+        return ExitUsage;
     }
     const auto command = arguments.isEmpty() ? commands.end() : commands.find(arguments[0]);
     if (command == commands.end()) {

@@ -7,6 +7,7 @@
 #include "files/ProjectFile.h"
 
 #include <QFile>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -133,6 +134,24 @@ TEST(CliConvert, LegacyFileBecomesAnXmlProjectThatCalculatesTheSame) {
     EXPECT_EQ(fromLegacy[QStringLiteral("ErgebnisUwertGesamt")].toDouble(),
               fromXml[QStringLiteral("ErgebnisUwertGesamt")].toDouble());
     EXPECT_NEAR(fromXml[QStringLiteral("Gesamtbreite")].toDouble(), 1.6, 1e-12);
+}
+
+TEST(CliPicture, WritesTheWholePictureAtTwoPixelsPerCentimetre) {
+    QTemporaryDir folder;
+    const QString output = folder.filePath(QStringLiteral("fenster.png"));
+    const CliRun run = RunCli({QStringLiteral("picture"), SmallWindow, output});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QImage picture(output);
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_EQ(picture.width(), 246);                         // 1.23 m
+    EXPECT_EQ(picture.height(), 296);                        // 1.48 m
+    EXPECT_NE(picture.pixel(0, 0), picture.pixel(123, 148)); // frame band and glass differ
+
+    const CliRun missing =
+        RunCli({QStringLiteral("picture"), folder.filePath(QStringLiteral("x.xucw")),
+                folder.filePath(QStringLiteral("x.png"))});
+    EXPECT_EQ(missing.exitCode, 2);
+    EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("x.png"))));
 }
 
 TEST(CliErrors, RefusedFilesGiveOneLineAndExitTwoWithoutWriting) {
