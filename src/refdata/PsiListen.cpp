@@ -1,0 +1,10 @@
+#include "refdata/PsiListen.h"
+
+namespace vitrano {
+
+TPsiListen& PsiListen() {
+    static TPsiListen listen;
+    return listen;
+}
+
+} // namespace vitrano
