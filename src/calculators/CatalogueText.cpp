@@ -1,0 +1,11 @@
+#include "calculators/CatalogueText.h"
+
+#include "l10n/FRStringResource.h"
+
+namespace vitrano {
+
+QString CatalogueText(QStringView identifier) {
+    return Msg(identifier);
+}
+
+} // namespace vitrano

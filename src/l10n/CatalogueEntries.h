@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QStringView>
+#include <span>
+
+namespace vitrano {
+
+// One message of the catalogue: the identifier code reads it by and its German text.
+struct TCatalogueEntry {
+    QStringView Identifier;
+    QStringView German;
+};
+
+// Every message, in catalogue order.
+std::span<const TCatalogueEntry> CatalogueEntries();
+
+} // namespace vitrano
