@@ -1,6 +1,7 @@
 // Timing of the calculation core: the whole calculation of a 10 x 10 facade,
 // taking an undo copy of it and drawing its pictures.
 
+#include "BenchRecords.h"
 #include "core/FassadenSatz.h"
 #include "core/FassadenStack.h"
 
@@ -8,27 +9,8 @@
 
 namespace {
 
-vitrano::TFassadenSatz TenByTenFacade() {
-    vitrano::TFassadenSatz satz;
-    satz.Fassade = true;
-    satz.VerschraubungDeltaU = 0.3;
-    satz.SetFassadenTyp(100, 10, 10, 6.0, 6.0);
-    for (vitrano::TElement& element : satz.Elemente) {
-        for (vitrano::TSeite seite : vitrano::AlleSeiten) {
-            element.Rahmen.Rahmenbreite[seite] = 0.025;
-            element.Rahmen.UWerte[seite] = 1.4;
-            element.Rahmen.PSIInnen[seite] = 0.11;
-            element.Rahmen.Bezeichnung[seite] = QStringLiteral("Pfosten 50 mm");
-        }
-        element.Fuellung.UWert = 0.7;
-        element.Fuellung.Bezeichnung = QStringLiteral("4/12/4/12/4 Ar");
-    }
-    satz.Rechne();
-    return satz;
-}
-
 void BM_RechneFacade10x10(benchmark::State& state) {
-    vitrano::TFassadenSatz satz = TenByTenFacade();
+    vitrano::TFassadenSatz satz = vitrano::bench::TenByTenFacade();
     for (auto _ : state) {
         satz.Rechne();
         benchmark::DoNotOptimize(satz.ErgebnisUwertGesamt);
@@ -37,7 +19,7 @@ void BM_RechneFacade10x10(benchmark::State& state) {
 BENCHMARK(BM_RechneFacade10x10);
 
 void BM_UndoPushFacade10x10(benchmark::State& state) {
-    const vitrano::TFassadenSatz satz = TenByTenFacade();
+    const vitrano::TFassadenSatz satz = vitrano::bench::TenByTenFacade();
     vitrano::TFAssadenStack stack;
     for (auto _ : state) {
         stack.Push(satz);
@@ -51,7 +33,7 @@ BENCHMARK(BM_UndoPushFacade10x10);
 // Element pictures, whole picture and editor cells of the 6 m x 6 m facade
 // (1200 x 1200 pixels), with glazing bars, marks and an inserted window.
 void BM_BilderErzeugenFacade10x10(benchmark::State& state) {
-    vitrano::TFassadenSatz satz = TenByTenFacade();
+    vitrano::TFassadenSatz satz = vitrano::bench::TenByTenFacade();
     for (int i = 0; i < satz.Elemente.Count(); ++i) {
         vitrano::TElement& element = satz.Elemente.GetItem(i);
         element.Sprossenaufteilung = i % 6;

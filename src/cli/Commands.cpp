@@ -1,5 +1,6 @@
 #include "cli/Commands.h"
 
+#include "cli/OpenedFile.h"
 #include "core/GlobalSettings.h"
 
 namespace vitrano::cli {
@@ -8,8 +9,11 @@ void PrintUsage(QTextStream& stream) {
     stream << "Usage: vitrano-cli COMMAND [ARGUMENTS]\n"
               "\n"
               "Commands:\n"
-              "  calc FILE          calculate a project (.xucw, .xzelvik, .ucw, .zelvik)\n"
-              "                     or comparison (.xwes) and print the results as JSON\n"
+              "  calc FILE [--condensation TI TE RH]\n"
+              "                     calculate a project (.xucw, .xzelvik, .ucw, .zelvik)\n"
+              "                     or comparison (.xwes) and print the results as JSON;\n"
+              "                     with the condensation check at inside TI, outside TE (degC)\n"
+              "                     and relative humidity RH (%)\n"
               "  convert IN OUT     write any project file as an XML project file\n"
               "  picture FILE OUT   write the picture of a window or facade as PNG\n"
               "  help               show this text\n"
@@ -37,6 +41,18 @@ bool TakeProgramFolder(QStringList& arguments) {
     GlobalSettings().ProgramFolder = folder;
     arguments.remove(at, 2);
     return true;
+}
+
+int OpenProjectArgument(const QString& fileName, const QString& comparisonRefused,
+                        TOpenedFile& opened, TStreams streams) {
+    const TFileResult read = OpenFile(fileName, opened);
+    if (!read.Ok()) {
+        return FileError(streams, fileName, read.Error);
+    }
+    if (opened.Kind == TFileKind::Comparison) {
+        return FileError(streams, fileName, comparisonRefused);
+    }
+    return ExitOk;
 }
 
 int FileError(TStreams streams, const QString& fileName, const QString& reason) {

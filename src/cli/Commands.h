@@ -24,6 +24,13 @@ int PictureCommand(const QStringList& arguments, TStreams streams);
 // the tables, catalogue and ini files are read from. False on a missing DIR.
 bool TakeProgramFolder(QStringList& arguments);
 
+struct TOpenedFile;
+
+// Opens the project file of an "IN OUT" command; a comparison file is refused
+// with the given reason. ExitOk when the project can be used.
+int OpenProjectArgument(const QString& fileName, const QString& comparisonRefused,
+                        TOpenedFile& opened, TStreams streams);
+
 // The one-line report of a file that could not be used.
 int FileError(TStreams streams, const QString& fileName, const QString& reason);
 

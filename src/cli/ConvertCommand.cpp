@@ -15,12 +15,10 @@ int ConvertCommand(const QStringList& arguments, TStreams streams) {
     const QString& input = arguments[0];
     const QString& output = arguments[1];
     TOpenedFile opened;
-    const TFileResult read = OpenFile(input, opened);
-    if (!read.Ok()) {
-        return FileError(streams, input, read.Error);
-    }
-    if (opened.Kind == TFileKind::Comparison) {
-        return FileError(streams, input, QStringLiteral("a comparison file is not a project"));
+    if (const int status = OpenProjectArgument(
+            input, QStringLiteral("a comparison file is not a project"), opened, streams);
+        status != ExitOk) {
+        return status;
     }
     const TFileResult written = SaveProjectFile(output, opened.Project);
     if (!written.Ok()) {

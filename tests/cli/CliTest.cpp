@@ -13,6 +13,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace vitrano {
@@ -134,6 +135,91 @@ TEST(CliConvert, LegacyFileBecomesAnXmlProjectThatCalculatesTheSame) {
     EXPECT_EQ(fromLegacy[QStringLiteral("ErgebnisUwertGesamt")].toDouble(),
               fromXml[QStringLiteral("ErgebnisUwertGesamt")].toDouble());
     EXPECT_NEAR(fromXml[QStringLiteral("Gesamtbreite")].toDouble(), 1.6, 1e-12);
+}
+
+// A rated single-sash wood window with aluminium spacer, referring to the
+// shipped tables by row (frame row 2: wood Uf 1.4, spacer row 1: aluminium).
+QString RatedWoodWindow(const QTemporaryDir& folder) {
+    TFassadenSatz satz;
+    satz.SetFenstertyp(1);
+    satz.WindowEnergyType = QStringLiteral("wer");
+    TElement& element = satz.Elemente.GetItem(0);
+    for (TSeite seite : AlleSeiten) {
+        element.Rahmen.Material[seite] = 2;
+        element.Rahmen.Rahmenbreite[seite] = 0.114;
+        element.Rahmen.UWerte[seite] = 1.4;
+        element.Rahmen.PSIInnen[seite] = 0.08;
+    }
+    element.Rahmen.Abstandshalter = 1;
+    element.Fuellung.UWert = 1.1;
+    element.Fuellung.GWert = 63;
+    satz.SetzeFensterlaengen(1.23, 1.48, 0.0, 1);
+    const QString path = folder.filePath(QStringLiteral("bewertet.xucw"));
+    EXPECT_TRUE(SaveProjectFile(path, satz).Ok());
+    return path;
+}
+
+TEST(CliCalc, EnergyRatingRecordGetsItsRating) {
+    QTemporaryDir folder;
+    const CliRun run =
+        RunCli({QStringLiteral("calc"), RatedWoodWindow(folder), QStringLiteral("--program-folder"),
+                QStringLiteral(VITRANO_DATA_DIR)});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+    const QJsonObject rating = ParseJson(run.out)[QStringLiteral("rating")].toObject();
+    for (const char* key : {"LFactor", "SolarFactor", "UwWER", "GwWER", "EnergyIndex"}) {
+        EXPECT_TRUE(rating[QLatin1String(key)].isDouble()) << key;
+    }
+    const double energyIndex = rating[QStringLiteral("EnergyIndex")].toDouble();
+    EXPECT_EQ(rating[QStringLiteral("Index")].toInt(), static_cast<int>(std::lround(energyIndex)));
+    EXPECT_FALSE(rating[QStringLiteral("Letter")].toString().isEmpty());
+    EXPECT_FALSE(ParseJson(RunCli({QStringLiteral("calc"), SmallWindow}).out)
+                     .contains(QStringLiteral("rating")));
+}
+
+TEST(CliCalc, CondensationAtTheCriticalEdgeFromTheShippedTables) {
+    QTemporaryDir folder;
+    const QString path = RatedWoodWindow(folder);
+    struct Case {
+        QStringList inputs;
+        double tsi;
+        bool condensation;
+    };
+    // fRsi 0.43 of wood with aluminium spacer at Ug 1.1; dew point at 20 °C, 50 %: 9.2 °C.
+    const Case cases[] = {
+        {{QStringLiteral("20"), QStringLiteral("-5"), QStringLiteral("50")}, -5 + 25 * 0.43, true},
+        {{QStringLiteral("20"), QStringLiteral("15"), QStringLiteral("50")}, 15 + 5 * 0.43, false},
+        // Clamped to 40 °C inside, -30 °C outside and 10 % humidity: 0.1 °C at
+        // the edge against a dew point of 2.5 °C.
+        {{QStringLiteral("99"), QStringLiteral("-99"), QStringLiteral("0")},
+         -30 + 70 * 0.43,
+         true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.inputs.join(QLatin1Char(' ')).toStdString());
+        const CliRun run = RunCli(
+            QStringList{QStringLiteral("calc"), path, QStringLiteral("--condensation")} + c.inputs +
+            QStringList{QStringLiteral("--program-folder"), QStringLiteral(VITRANO_DATA_DIR)});
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        const QJsonObject result = ParseJson(run.out)[QStringLiteral("condensation")].toObject();
+        EXPECT_EQ(result[QStringLiteral("row")].toInt(), 1);
+        EXPECT_EQ(result[QStringLiteral("column")].toInt(), 1);
+        EXPECT_EQ(result[QStringLiteral("side")].toInt(), 1); // all sides equal: the top one
+        EXPECT_NEAR(result[QStringLiteral("fRsi")].toDouble(), 0.43, 1e-12);
+        EXPECT_NEAR(result[QStringLiteral("Tsi")].toDouble(), c.tsi, 1e-9);
+        EXPECT_EQ(result[QStringLiteral("Condensation")].toBool(), c.condensation);
+    }
+    const QJsonObject none =
+        ParseJson(RunCli({QStringLiteral("calc"), SmallWindow, QStringLiteral("--condensation"),
+                          QStringLiteral("20"), QStringLiteral("-5"), QStringLiteral("50")})
+                      .out)[QStringLiteral("condensation")]
+            .toObject();
+    EXPECT_EQ(none[QStringLiteral("side")].toInt(), 0);
+    EXPECT_TRUE(none[QStringLiteral("Condensation")].isNull());
+    EXPECT_EQ(RunCli({QStringLiteral("calc"), path, QStringLiteral("--condensation"),
+                      QStringLiteral("20")})
+                  .exitCode,
+              1);
 }
 
 TEST(CliPicture, WritesTheWholePictureAtTwoPixelsPerCentimetre) {
