@@ -175,6 +175,18 @@ TEST(CatalogueFile, StartsWithALineBreakAndRemembersItsName) {
     test::ExpectSamePublished(catalogue, loaded, "TWERSystem");
 }
 
+TEST(CatalogueFile, ShippedCatalogueIsExactlyWhatTheSerializerWrites) {
+    const QString shipped = QStringLiteral(VITRANO_DATA_DIR "/windowsystemdata.xml");
+    TWERSystem catalogue;
+    ASSERT_TRUE(LoadCatalogueFile(shipped, catalogue, TNumberFormat::Point()).Ok());
+    ASSERT_GE(catalogue.Manufacturers.Count(), 3);
+    EXPECT_EQ(catalogue.Manufacturers.GetItem(0).Name, QStringLiteral("neutral"));
+    QTemporaryDir folder;
+    const QString rewritten = folder.filePath(QStringLiteral("windowsystemdata.xml"));
+    ASSERT_TRUE(SaveCatalogueFile(rewritten, catalogue, TNumberFormat::Point()).Ok());
+    EXPECT_EQ(ReadAll(rewritten), ReadAll(shipped));
+}
+
 TEST(FileKind, TheLowerCasedExtensionDecides) {
     struct Case {
         const char* name;
