@@ -1,13 +1,11 @@
 #include "l10n/CatalogueEntries.h"
 
-#include <array>
-
 namespace vitrano {
 
 namespace {
 
 // Identifier and German text of every message, in catalogue order.
-constexpr std::array Entries = {
+constexpr TCatalogueEntry Entries[] = {
     TCatalogueEntry{u"strEditorCaptionEinzel", u"Editor Fenster"},
     TCatalogueEntry{u"strEditorCaptionFassade", u"Editor Fassade"},
     TCatalogueEntry{u"strMeldung1", u"Bitte zuerst ein Element markieren."},
