@@ -32,6 +32,10 @@ QString ExecutableFolder() {
     return WithTrailingSlash(QFile::decodeName(ExecutableFolderPath().c_str()));
 }
 
+QString CurrentProgramVersion() {
+    return QStringLiteral("5.516");
+}
+
 TGlobalSettings& GlobalSettings() {
     static TGlobalSettings settings;
     return settings;
@@ -39,6 +43,17 @@ TGlobalSettings& GlobalSettings() {
 
 void ResetGlobalSettings() {
     GlobalSettings() = TGlobalSettings();
+}
+
+void InitialiseStartupSettings(TGlobalSettings& settings) {
+    settings.InAssistant = true;
+    settings.InsertingWindow = false;
+    settings.PictureFolder = settings.ProgramFolder + QStringLiteral("jpg/");
+    settings.TemplateFolder = settings.ProgramFolder + QStringLiteral("vorlagen/");
+}
+
+QString UpdateFolderFor(const TGlobalSettings& settings) {
+    return settings.ProgramFolder + QStringLiteral("update/");
 }
 
 } // namespace vitrano

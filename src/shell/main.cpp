@@ -1,10 +1,12 @@
 #include "core/Edition.h"
+#include "shell/DialogSeam.h"
 #include "shell/Tfmain.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    vitrano::RouteUserMessagesToDialogs();
     QApplication::setApplicationName(vitrano::EditionProgramTitle(vitrano::BuildEdition()));
     vitrano::Tfmain mainWindow;
     mainWindow.show();
