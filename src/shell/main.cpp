@@ -1,5 +1,5 @@
 #include "core/Edition.h"
-#include "shell/DialogSeam.h"
+#include "ui/common/DialogSeam.h"
 #include "shell/Tfmain.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "shell/DialogSeam.h"
+#include "ui/common/DialogSeam.h"
 
 #include "core/GlobalSettings.h"
 #include "core/UserMessages.h"

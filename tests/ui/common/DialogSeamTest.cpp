@@ -1,7 +1,7 @@
-#include "shell/DialogSeam.h"
+#include "ui/common/DialogSeam.h"
 
 #include "core/UserMessages.h"
-#include "shell/ScriptedDialogResponder.h"
+#include "ui/common/ScriptedDialogResponder.h"
 
 #include <QDialog>
 #include <QLineEdit>

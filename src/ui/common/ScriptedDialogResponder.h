@@ -3,7 +3,7 @@
 // A dialog responder for tests: it records every message and every modal dialog and answers
 // them from queues, so that code which asks the user runs to the end without blocking.
 
-#include "shell/DialogSeam.h"
+#include "ui/common/DialogSeam.h"
 
 #include <QString>
 #include <deque>

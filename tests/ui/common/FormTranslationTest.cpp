@@ -1,4 +1,4 @@
-#include "shell/FormTranslation.h"
+#include "ui/common/FormTranslation.h"
 
 #include "core/GlobalSettings.h"
 #include "l10n/Language.h"

@@ -1,4 +1,4 @@
-#include "shell/ScriptedDialogResponder.h"
+#include "ui/common/ScriptedDialogResponder.h"
 
 #include <QDialog>
 #include <utility>
