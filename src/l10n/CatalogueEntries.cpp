@@ -311,10 +311,23 @@ constexpr TCatalogueEntry Entries[] = {
                     u"Die Verschraubung der Fassadenprofile wurde nicht berücksichtigt."},
 };
 
+// Failures the original messages do not cover.
+constexpr TCatalogueEntry AddedEntries[] = {
+    TCatalogueEntry{u"strSpeichernFehlgeschlagen", u"Das Projekt konnte nicht gespeichert werden."},
+    TCatalogueEntry{u"strFehlerShowFassGlas", u"Fehler in Tfmain.ShowFassGlas"},
+    TCatalogueEntry{u"strDateiNichtGeschrieben", u"Die Datei konnte nicht geschrieben werden."},
+    TCatalogueEntry{u"strSpracheNichtGespeichert",
+                    u"Die Spracheinstellung konnte nicht gespeichert werden."},
+};
+
 } // namespace
 
 std::span<const TCatalogueEntry> CatalogueEntries() {
     return Entries;
+}
+
+std::span<const TCatalogueEntry> AddedCatalogueEntries() {
+    return AddedEntries;
 }
 
 } // namespace vitrano

@@ -14,4 +14,7 @@ struct TCatalogueEntry {
 // Every message, in catalogue order.
 std::span<const TCatalogueEntry> CatalogueEntries();
 
+// Messages this program added to the catalogue, read and translated like the others.
+std::span<const TCatalogueEntry> AddedCatalogueEntries();
+
 } // namespace vitrano

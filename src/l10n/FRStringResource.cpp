@@ -5,20 +5,32 @@
 
 namespace vitrano {
 
-TFRStringResource::TFRStringResource() {
-    for (const TCatalogueEntry& entry : CatalogueEntries()) {
-        FIndex.insert(entry.Identifier.toString(), FCaptions.size());
-        FCaptions.append(entry.German.toString());
+namespace {
+
+template <typename Visit>
+void ForEachEntry(Visit visit) {
+    for (const auto entries : {CatalogueEntries(), AddedCatalogueEntries()}) {
+        for (const TCatalogueEntry& entry : entries) {
+            visit(entry);
+        }
     }
 }
 
+} // namespace
+
+TFRStringResource::TFRStringResource() {
+    ForEachEntry([this](const TCatalogueEntry& entry) {
+        FIndex.insert(entry.Identifier.toString(), FCaptions.size());
+        FCaptions.append(entry.German.toString());
+    });
+}
+
 void TFRStringResource::Uebersetzen(Tlanguage& translator) {
-    const auto entries = CatalogueEntries();
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        const QString german = entries[i].German.toString();
-        FCaptions[static_cast<qsizetype>(i)] =
-            translator.Uebersetzen() ? translator.Uebersetze(german) : german;
-    }
+    qsizetype index = 0;
+    ForEachEntry([&](const TCatalogueEntry& entry) {
+        const QString german = entry.German.toString();
+        FCaptions[index++] = translator.Uebersetzen() ? translator.Uebersetze(german) : german;
+    });
 }
 
 QString TFRStringResource::Caption(QAnyStringView identifier) const {

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QSet>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace vitrano {
@@ -330,10 +331,24 @@ TEST(Catalogue, GivesTheGermanTextsUntranslated) {
 TEST(ShippedLanguageFiles, EnglishCoversEveryCatalogueText) {
     TDictionary english;
     ASSERT_TRUE(Tlanguage::SprachdateiLesen(ProgramData + "english.txt", english));
-    for (const TCatalogueEntry& entry : CatalogueEntries()) {
-        SCOPED_TRACE(entry.Identifier.toString().toStdString());
-        const QString german = TDictionary::WithoutMarks(entry.German.toString());
-        EXPECT_FALSE(english.TranslationFor(german).isEmpty());
+    for (const auto entries : {CatalogueEntries(), AddedCatalogueEntries()}) {
+        for (const TCatalogueEntry& entry : entries) {
+            SCOPED_TRACE(entry.Identifier.toString().toStdString());
+            const QString german = TDictionary::WithoutMarks(entry.German.toString());
+            EXPECT_FALSE(english.TranslationFor(german).isEmpty());
+        }
+    }
+}
+
+TEST(Catalogue, AddedMessagesAreReadByIdentifierToo) {
+    ResetLocalisation();
+    for (const TCatalogueEntry& entry : AddedCatalogueEntries()) {
+        EXPECT_EQ(Msg(entry.Identifier), entry.German.toString());
+        const bool clashes = std::any_of(CatalogueEntries().begin(), CatalogueEntries().end(),
+                                         [&](const TCatalogueEntry& original) {
+                                             return original.Identifier == entry.Identifier;
+                                         });
+        EXPECT_FALSE(clashes) << entry.Identifier.toString().toStdString();
     }
 }
 
@@ -348,6 +363,10 @@ TEST(ShippedLanguageFiles, IniListsGermanActiveAndFilesThatExist) {
     QStringList names;
     for (const TSprachEintrag& sprache : sprachen) {
         names << sprache.Name;
+        // Every language finds its tables and information text.
+        const QString folder = ProgramData + LanguageFolderFor(sprache.Name);
+        EXPECT_TRUE(QFile::exists(folder + "1_Rahmen.txt")) << sprache.Name.toStdString();
+        EXPECT_TRUE(QFile::exists(folder + "Info.txt")) << sprache.Name.toStdString();
         if (sprache.Code != GermanLanguageCode) {
             EXPECT_TRUE(QFile::exists(ProgramData + SprachDateiName(ini, sprache.Code)))
                 << sprache.Name.toStdString();

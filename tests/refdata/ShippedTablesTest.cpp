@@ -98,7 +98,7 @@ TEST_P(ShippedTables, EveryGlassHasItsValues) {
 }
 
 INSTANTIATE_TEST_SUITE_P(LanguagesAndVariants, ShippedTables,
-                         ::testing::Combine(::testing::Values("de", "en"), ::testing::Bool()),
+                         ::testing::Combine(::testing::Values("de", "en", "fr"), ::testing::Bool()),
                          [](const ::testing::TestParamInfo<ShippedTables::ParamType>& parameter) {
                              return std::string(std::get<0>(parameter.param)) +
                                     (std::get<1>(parameter.param) ? "Facade" : "Window");
