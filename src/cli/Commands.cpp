@@ -55,6 +55,15 @@ int OpenProjectArgument(const QString& fileName, const QString& comparisonRefuse
     return ExitOk;
 }
 
+int OpenInOutArguments(const QStringList& arguments, const QString& comparisonRefused,
+                       TOpenedFile& opened, TStreams streams) {
+    if (arguments.size() != 2) {
+        PrintUsage(streams.err);
+        return ExitUsage;
+    }
+    return OpenProjectArgument(arguments[0], comparisonRefused, opened, streams);
+}
+
 int FileError(TStreams streams, const QString& fileName, const QString& reason) {
     streams.err << "vitrano-cli: " << fileName << ": " << reason.simplified() << "\n";
     streams.err.flush();

@@ -31,6 +31,10 @@ struct TOpenedFile;
 int OpenProjectArgument(const QString& fileName, const QString& comparisonRefused,
                         TOpenedFile& opened, TStreams streams);
 
+// The same for the arguments "IN OUT" of a command: a usage error unless there are exactly two.
+int OpenInOutArguments(const QStringList& arguments, const QString& comparisonRefused,
+                       TOpenedFile& opened, TStreams streams);
+
 // The one-line report of a file that could not be used.
 int FileError(TStreams streams, const QString& fileName, const QString& reason);
 

@@ -8,18 +8,13 @@
 namespace vitrano::cli {
 
 int ConvertCommand(const QStringList& arguments, TStreams streams) {
-    if (arguments.size() != 2) {
-        PrintUsage(streams.err);
-        return ExitUsage;
-    }
-    const QString& input = arguments[0];
-    const QString& output = arguments[1];
     TOpenedFile opened;
-    if (const int status = OpenProjectArgument(
-            input, QStringLiteral("a comparison file is not a project"), opened, streams);
+    if (const int status = OpenInOutArguments(
+            arguments, QStringLiteral("a comparison file is not a project"), opened, streams);
         status != ExitOk) {
         return status;
     }
+    const QString& output = arguments[1];
     const TFileResult written = SaveProjectFile(output, opened.Project);
     if (!written.Ok()) {
         return FileError(streams, output, written.Error);

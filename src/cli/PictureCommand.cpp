@@ -8,18 +8,14 @@
 namespace vitrano::cli {
 
 int PictureCommand(const QStringList& arguments, TStreams streams) {
-    if (arguments.size() != 2) {
-        PrintUsage(streams.err);
-        return ExitUsage;
-    }
-    const QString& input = arguments[0];
-    const QString& output = arguments[1];
     TOpenedFile opened;
-    if (const int status = OpenProjectArgument(
-            input, QStringLiteral("a comparison file has no picture"), opened, streams);
+    if (const int status = OpenInOutArguments(
+            arguments, QStringLiteral("a comparison file has no picture"), opened, streams);
         status != ExitOk) {
         return status;
     }
+    const QString& input = arguments[0];
+    const QString& output = arguments[1];
     opened.Project.Rechne();
     const QImage picture = opened.Project.GeneriereGesamtBild();
     if (picture.isNull()) {
