@@ -11,6 +11,7 @@
 #include "ui/common/FormTranslation.h"
 #include "ui/common/TitlePanel.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -34,12 +35,18 @@ QIcon FlagIcon(int code) {
     return flag.isNull() ? QIcon() : QIcon(flag);
 }
 
-// Quits only once the new run has started, so that a failed start leaves the program open.
+// The running program ends as if the user closed it, so that an unsaved project is asked
+// about first; when the user keeps it open, no second run starts.
 void StartAgainAndQuit() {
-    if (QProcess::startDetached(QCoreApplication::applicationFilePath(),
-                                QCoreApplication::arguments().mid(1))) {
-        QCoreApplication::quit();
+    QApplication::closeAllWindows();
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    if (std::any_of(windows.begin(), windows.end(),
+                    [](const QWidget* window) { return window->isVisible(); })) {
+        return;
     }
+    QProcess::startDetached(QCoreApplication::applicationFilePath(),
+                            QCoreApplication::arguments().mid(1));
+    QCoreApplication::quit();
 }
 
 } // namespace
@@ -124,7 +131,9 @@ void TFRSprache::bOKClick() {
                                      Msg("strSpracheNichtGespeichert"), TMessageKind::Error);
             return;
         }
+        done(static_cast<int>(TModalResult::OK));
         AskForRestart();
+        return;
     }
     done(static_cast<int>(TModalResult::OK));
 }
