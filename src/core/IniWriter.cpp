@@ -1,11 +1,10 @@
 #include "core/IniWriter.h"
 
+#include "core/IniSyntax.h"
 #include "core/TextDecoding.h"
 
 #include <QFile>
 #include <QSaveFile>
-#include <QStringDecoder>
-#include <QStringEncoder>
 #include <optional>
 #include <vector>
 
@@ -16,85 +15,26 @@ namespace {
 // Line break of new files, as the program's other text files have it.
 const QString DefaultLineBreak = QStringLiteral("\r\n");
 
-enum class TEncoding { Utf8, Utf8WithBom, Utf16LeWithBom, Utf16BeWithBom, Windows1252 };
-
-struct TLine {
-    QString Text;
-    QString Break; // the line end as found; empty for a last line without one
-};
-
 struct TIniText {
-    std::vector<TLine> Lines;
+    std::vector<TIniLine> Lines;
     QString LineBreak = DefaultLineBreak; // the one new lines get
-    TEncoding Encoding = TEncoding::Utf8;
+    TTextEncoding Encoding = TTextEncoding::Utf8;
 };
 
-bool StartsWith(const QByteArray& bytes, const char* prefix) {
-    return bytes.startsWith(QByteArrayView(prefix));
-}
-
-// The encoding DecodeText chooses for these bytes.
-TEncoding EncodingOf(const QByteArray& bytes) {
-    if (StartsWith(bytes, "\xEF\xBB\xBF")) {
-        return TEncoding::Utf8WithBom;
+// The file's own encoding; Windows-1252 text with characters the code page lacks becomes UTF-8
+// with a byte-order mark, so that nothing turns into '?'.
+QByteArray Encoded(const QString& text, TTextEncoding encoding) {
+    if (encoding == TTextEncoding::Windows1252 &&
+        DecodeWindows1252(EncodeWindows1252(text)) != text) {
+        encoding = TTextEncoding::Utf8WithBom;
     }
-    if (StartsWith(bytes, "\xFF\xFE")) {
-        return TEncoding::Utf16LeWithBom;
-    }
-    if (StartsWith(bytes, "\xFE\xFF")) {
-        return TEncoding::Utf16BeWithBom;
-    }
-    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    [[maybe_unused]] const QString decoded = decoder.decode(bytes); // decodes when converted
-    return decoder.hasError() ? TEncoding::Windows1252 : TEncoding::Utf8;
-}
-
-QByteArray Encoded(const QString& text, TEncoding encoding) {
-    const auto withEncoder = [&text](QStringConverter::Encoding target) {
-        QStringEncoder encoder(target, QStringConverter::Flag::WriteBom);
-        return QByteArray(encoder.encode(text));
-    };
-    switch (encoding) {
-    case TEncoding::Utf8:
-        return text.toUtf8();
-    case TEncoding::Utf8WithBom:
-        return withEncoder(QStringConverter::Utf8);
-    case TEncoding::Utf16LeWithBom:
-        return withEncoder(QStringConverter::Utf16LE);
-    case TEncoding::Utf16BeWithBom:
-        return withEncoder(QStringConverter::Utf16BE);
-    case TEncoding::Windows1252:
-        break;
-    }
-    const QByteArray windows1252 = EncodeWindows1252(text);
-    if (DecodeWindows1252(windows1252) == text) {
-        return windows1252;
-    }
-    return withEncoder(QStringConverter::Utf8);
-}
-
-std::vector<TLine> SplitLines(const QString& text) {
-    std::vector<TLine> lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] != u'\n' && text[i] != u'\r') {
-            continue;
-        }
-        const qsizetype breakLength = text[i] == u'\r' && text.mid(i + 1, 1) == u"\n" ? 2 : 1;
-        lines.push_back({text.mid(start, i - start), text.mid(i, breakLength)});
-        i += breakLength - 1;
-        start = i + 1;
-    }
-    if (start < text.size()) {
-        lines.push_back({text.mid(start), QString()});
-    }
-    return lines;
+    return EncodeText(text, encoding);
 }
 
 TIniText ParsedText(const QByteArray& bytes) {
     TIniText ini;
-    ini.Encoding = EncodingOf(bytes);
-    ini.Lines = SplitLines(DecodeText(bytes, TNoBomFallback::Utf8OrWindows1252));
+    ini.Encoding = DetectTextEncoding(bytes, TNoBomFallback::Utf8OrWindows1252);
+    ini.Lines = SplitIniLines(DecodeText(bytes, TNoBomFallback::Utf8OrWindows1252));
     if (!ini.Lines.empty() && !ini.Lines.front().Break.isEmpty()) {
         ini.LineBreak = ini.Lines.front().Break;
     }
@@ -103,7 +43,7 @@ TIniText ParsedText(const QByteArray& bytes) {
 
 QString JoinedText(const TIniText& ini) {
     QString text;
-    for (const TLine& line : ini.Lines) {
+    for (const TIniLine& line : ini.Lines) {
         text += line.Text + line.Break;
     }
     return text;
@@ -128,46 +68,7 @@ bool HasLineBreak(const QString& text) {
 bool CanBeStored(const QString& section, const QString& key, const QString& value) {
     return !HasLineBreak(section) && !HasLineBreak(key) && !HasLineBreak(value) &&
            section.trimmed() == section && !section.contains(u']') && !key.isEmpty() &&
-           key.trimmed() == key && !key.contains(u'=') && !key.startsWith(u'[') &&
-           !key.startsWith(u';') && !key.startsWith(u'#');
-}
-
-// The reader trims values and drops one pair of enclosing quotes; quoting such values keeps
-// them as they are.
-QString StoredValue(const QString& value) {
-    const bool enclosedInQuotes = value.size() >= 2 &&
-                                  (value.front() == u'"' || value.front() == u'\'') &&
-                                  value.back() == value.front();
-    if (value.trimmed() != value || enclosedInQuotes) {
-        return u'"' + value + u'"';
-    }
-    return value;
-}
-
-bool IsComment(const QString& trimmed) {
-    return trimmed.startsWith(u';') || trimmed.startsWith(u'#');
-}
-
-bool IsHeader(const QString& trimmed) {
-    return trimmed.startsWith(u'[');
-}
-
-QString HeaderName(const QString& trimmed) {
-    const qsizetype close = trimmed.indexOf(u']');
-    return trimmed.mid(1, (close < 0 ? trimmed.size() : close) - 1).trimmed();
-}
-
-bool SameName(const QString& a, const QString& b) {
-    return a.toCaseFolded() == b.toCaseFolded();
-}
-
-// The key a line assigns; empty for other lines.
-QString LineKey(const QString& trimmed) {
-    const qsizetype equals = trimmed.indexOf(u'=');
-    if (equals < 0 || IsComment(trimmed) || IsHeader(trimmed)) {
-        return QString();
-    }
-    return trimmed.left(equals).trimmed();
+           key.trimmed() == key && !key.contains(u'=') && !IsIniHeader(key) && !IsIniComment(key);
 }
 
 // The line with a new value; the text up to the '=' and the blanks after it stay.
@@ -185,14 +86,15 @@ struct TSectionRange {
     std::size_t End = 0;
 };
 
-std::optional<TSectionRange> FindSection(const std::vector<TLine>& lines, const QString& section) {
+std::optional<TSectionRange> FindSection(const std::vector<TIniLine>& lines,
+                                         const QString& section) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const QString trimmed = lines[i].Text.trimmed();
-        if (!IsHeader(trimmed) || !SameName(HeaderName(trimmed), section)) {
+        if (!IsIniHeader(trimmed) || !IniSameName(IniSectionName(trimmed), section)) {
             continue;
         }
         std::size_t end = i + 1;
-        while (end < lines.size() && !IsHeader(lines[end].Text.trimmed())) {
+        while (end < lines.size() && !IsIniHeader(lines[end].Text.trimmed())) {
             ++end;
         }
         return TSectionRange{i, end};
@@ -200,10 +102,10 @@ std::optional<TSectionRange> FindSection(const std::vector<TLine>& lines, const 
     return std::nullopt;
 }
 
-std::optional<std::size_t> FindKey(const std::vector<TLine>& lines, TSectionRange range,
+std::optional<std::size_t> FindKey(const std::vector<TIniLine>& lines, TSectionRange range,
                                    const QString& key) {
     for (std::size_t i = range.First + 1; i < range.End; ++i) {
-        if (SameName(LineKey(lines[i].Text.trimmed()), key)) {
+        if (IniSameName(IniLineKey(lines[i].Text.trimmed()), key)) {
             return i;
         }
     }
@@ -213,8 +115,8 @@ std::optional<std::size_t> FindKey(const std::vector<TLine>& lines, TSectionRang
 // Inserts a line after the given one; a last line without a line end gets one and passes its
 // missing end on to the new line.
 void InsertAfter(TIniText& ini, std::size_t index, const QString& text) {
-    TLine& before = ini.Lines[index];
-    TLine inserted{text, before.Break};
+    TIniLine& before = ini.Lines[index];
+    TIniLine inserted{text, before.Break};
     if (before.Break.isEmpty()) {
         before.Break = ini.LineBreak;
     }
@@ -270,7 +172,7 @@ bool WriteIniString(const QString& path, const QString& section, const QString& 
         return false;
     }
     TIniText ini = ParsedText(*bytes);
-    SetValue(ini, section, key, StoredValue(value));
+    SetValue(ini, section, key, IniStoredValue(value));
     return WriteFile(path, Encoded(JoinedText(ini), ini.Encoding));
 }
 

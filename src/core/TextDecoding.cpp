@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QStringDecoder>
+#include <QStringEncoder>
 #include <array>
 
 namespace vitrano {
@@ -39,18 +40,9 @@ char UnicodeToWindows1252(char32_t codePoint) {
     return Unmappable;
 }
 
-bool StartsWith(const QByteArray& bytes, std::initializer_list<unsigned char> prefix) {
-    if (bytes.size() < static_cast<qsizetype>(prefix.size())) {
-        return false;
-    }
-    qsizetype i = 0;
-    for (unsigned char expected : prefix) {
-        if (static_cast<unsigned char>(bytes[i++]) != expected) {
-            return false;
-        }
-    }
-    return true;
-}
+constexpr QByteArrayView Utf8Bom("\xEF\xBB\xBF");
+constexpr QByteArrayView Utf16LeBom("\xFF\xFE");
+constexpr QByteArrayView Utf16BeBom("\xFE\xFF");
 
 // The caller has removed the byte-order mark already; a second one belongs to the text.
 QString DecodeWithoutBom(QByteArrayView bytes, QStringConverter::Encoding encoding,
@@ -66,24 +58,61 @@ QString DecodeWithoutBom(QByteArrayView bytes, QStringConverter::Encoding encodi
 
 } // namespace
 
-QString DecodeText(const QByteArray& bytes, TNoBomFallback fallback) {
-    if (StartsWith(bytes, {0xEF, 0xBB, 0xBF})) {
-        return DecodeWithoutBom(QByteArrayView(bytes).sliced(3), QStringConverter::Utf8);
+TTextEncoding DetectTextEncoding(const QByteArray& bytes, TNoBomFallback fallback) {
+    if (bytes.startsWith(Utf8Bom)) {
+        return TTextEncoding::Utf8WithBom;
     }
-    if (StartsWith(bytes, {0xFF, 0xFE})) {
-        return DecodeWithoutBom(QByteArrayView(bytes).sliced(2), QStringConverter::Utf16LE);
+    if (bytes.startsWith(Utf16LeBom)) {
+        return TTextEncoding::Utf16LeWithBom;
     }
-    if (StartsWith(bytes, {0xFE, 0xFF})) {
-        return DecodeWithoutBom(QByteArrayView(bytes).sliced(2), QStringConverter::Utf16BE);
+    if (bytes.startsWith(Utf16BeBom)) {
+        return TTextEncoding::Utf16BeWithBom;
     }
     if (fallback == TNoBomFallback::Utf8OrWindows1252) {
         bool invalid = false;
-        QString text = DecodeWithoutBom(bytes, QStringConverter::Utf8, &invalid);
+        DecodeWithoutBom(bytes, QStringConverter::Utf8, &invalid);
         if (!invalid) {
-            return text;
+            return TTextEncoding::Utf8;
         }
     }
+    return TTextEncoding::Windows1252;
+}
+
+QString DecodeText(const QByteArray& bytes, TNoBomFallback fallback) {
+    const QByteArrayView view(bytes);
+    switch (DetectTextEncoding(bytes, fallback)) {
+    case TTextEncoding::Utf8WithBom:
+        return DecodeWithoutBom(view.sliced(Utf8Bom.size()), QStringConverter::Utf8);
+    case TTextEncoding::Utf16LeWithBom:
+        return DecodeWithoutBom(view.sliced(Utf16LeBom.size()), QStringConverter::Utf16LE);
+    case TTextEncoding::Utf16BeWithBom:
+        return DecodeWithoutBom(view.sliced(Utf16BeBom.size()), QStringConverter::Utf16BE);
+    case TTextEncoding::Utf8:
+        return DecodeWithoutBom(view, QStringConverter::Utf8);
+    case TTextEncoding::Windows1252:
+        break;
+    }
     return DecodeWindows1252(bytes);
+}
+
+QByteArray EncodeText(const QString& text, TTextEncoding encoding) {
+    const auto withBom = [&text](QStringConverter::Encoding target) {
+        QStringEncoder encoder(target, QStringConverter::Flag::WriteBom);
+        return QByteArray(encoder.encode(text));
+    };
+    switch (encoding) {
+    case TTextEncoding::Utf8:
+        return text.toUtf8();
+    case TTextEncoding::Utf8WithBom:
+        return withBom(QStringConverter::Utf8);
+    case TTextEncoding::Utf16LeWithBom:
+        return withBom(QStringConverter::Utf16LE);
+    case TTextEncoding::Utf16BeWithBom:
+        return withBom(QStringConverter::Utf16BE);
+    case TTextEncoding::Windows1252:
+        break;
+    }
+    return EncodeWindows1252(text);
 }
 
 QString DecodeWindows1252(const QByteArray& bytes) {
