@@ -2,6 +2,7 @@
 
 #include "core/GlobalSettings.h"
 #include "shell/ContactData.h"
+#include "ui/common/ExternalLinks.h"
 
 #include <QAction>
 #include <QFrame>
@@ -28,13 +29,6 @@ QPushButton* Button(QWidget* parent, const char* name, const QString& caption) {
     auto* button = Named(new QPushButton(caption, parent), name);
     button->setMinimumHeight(32);
     return button;
-}
-
-QLabel* LinkLabel(QWidget* parent, const char* name, const QString& caption) {
-    auto* label = Named(new QLabel(caption, parent), name);
-    label->setCursor(Qt::PointingHandCursor);
-    label->setStyleSheet(QStringLiteral("color: #0645ad; text-decoration: underline;"));
-    return label;
 }
 
 QPixmap CountryLogo() {
@@ -160,9 +154,10 @@ void BuildContactPanels(QWidget* parent, QVBoxLayout* column, TMainWindowWidgets
         lines->addWidget(new QLabel(line, w.pnlKontakt));
     }
     lines->addWidget(new QLabel(contact.Phone, w.pnlKontakt));
-    w.URL = LinkLabel(w.pnlKontakt, "URL", contact.WebSite);
+    w.URL = CreateLinkLabel(w.pnlKontakt, QStringLiteral("URL"), contact.WebSite);
     lines->addWidget(w.URL);
-    w.EMAIL = LinkLabel(w.pnlKontakt, "EMAIL", contact.SupportMail);
+    w.EMAIL = CreateLinkLabel(w.pnlKontakt, QStringLiteral("EMAIL"), contact.SupportMail,
+                              QStringLiteral("mailto:") + contact.SupportMail);
     lines->addWidget(w.EMAIL);
     column->addWidget(w.pnlKontakt);
 
@@ -172,7 +167,8 @@ void BuildContactPanels(QWidget* parent, QVBoxLayout* column, TMainWindowWidgets
     const char* const names[2] = {"lblPartnerURL1", "lblPartnerURL2"};
     for (int i = 0; i < 2; ++i) {
         partners->addWidget(new QLabel(contact.Partners[i].Name, w.pnlPartnerKontakt));
-        w.lblPartnerURL[i] = LinkLabel(w.pnlPartnerKontakt, names[i], contact.Partners[i].WebSite);
+        w.lblPartnerURL[i] = CreateLinkLabel(w.pnlPartnerKontakt, QString::fromLatin1(names[i]),
+                                             contact.Partners[i].WebSite);
         partners->addWidget(w.lblPartnerURL[i]);
     }
     column->addWidget(w.pnlPartnerKontakt);

@@ -3,7 +3,6 @@
 #include "core/GlobalSettings.h"
 #include "core/TextDecoding.h"
 #include "shell/ContactData.h"
-#include "ui/common/ClickHandler.h"
 #include "ui/common/ExternalLinks.h"
 #include "ui/common/FormTranslation.h"
 
@@ -15,20 +14,6 @@
 #include <QVBoxLayout>
 
 namespace vitrano {
-
-namespace {
-
-QLabel* LinkLabel(QWidget* parent, const char* name, const QString& caption,
-                  const QString& address) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setCursor(Qt::PointingHandCursor);
-    label->setStyleSheet(QStringLiteral("color: #0645ad; text-decoration: underline;"));
-    OnClick(label, [address] { OpenExternalUrl(QUrl(address)); });
-    return label;
-}
-
-} // namespace
 
 TInfoBox::TInfoBox(QWidget* parent)
     : QDialog(parent) {
@@ -59,9 +44,9 @@ TInfoBox::TInfoBox(QWidget* parent)
         layout->addWidget(new QLabel(line, this));
     }
     layout->addWidget(new QLabel(contact.Phone, this));
-    layout->addWidget(LinkLabel(this, "lblMail", contact.SupportMail,
-                                QStringLiteral("mailto:") + contact.SupportMail));
-    layout->addWidget(LinkLabel(this, "lblWeb", contact.WebSite, contact.WebSite));
+    layout->addWidget(CreateLinkLabel(this, QStringLiteral("lblMail"), contact.SupportMail,
+                                      QStringLiteral("mailto:") + contact.SupportMail));
+    layout->addWidget(CreateLinkLabel(this, QStringLiteral("lblWeb"), contact.WebSite));
 
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* ok = buttons->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);

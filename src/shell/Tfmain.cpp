@@ -91,16 +91,9 @@ void Tfmain::ConnectButtons() {
     connectButton(w.bEditSystemdata, &Tfmain::bEditSystemdataClick);
     connect(w.AHilfe, &QAction::triggered, this, &Tfmain::AHilfeExecute);
 
-    const auto openCaption = [](QLabel* label) {
-        OnClick(label, [label] { OpenExternalUrl(QUrl(label->text())); });
-    };
-    openCaption(w.URL);
     for (int i = 0; i < 2; ++i) {
-        openCaption(w.lblPartnerURL[i]);
         OnClick(w.imgPartner[i], [i] { OpenExternalUrl(QUrl(ContactData().Partners[i].WebSite)); });
     }
-    OnClick(w.EMAIL,
-            [] { OpenExternalUrl(QUrl(QStringLiteral("mailto:") + ContactData().SupportMail)); });
 }
 
 void Tfmain::showEvent(QShowEvent* event) {

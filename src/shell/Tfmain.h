@@ -78,7 +78,9 @@ private:
     bool SaveCurrentRecord(const QString& fileName);
     void RunWindowAssistant(TFassadenSatz neu);
     void TakeFinishedAssistant(TFassadenSatz& neu, const QString& kind);
-    bool RunOpenDialog(const QString& filter, QString& fileName);
+    // Asks to save, lets the user choose a file with the filter and loads it with the psi tables
+    // of its kind. False when cancelled or when the file cannot be loaded.
+    bool OpenChosenFile(const QString& filter);
 
     std::unique_ptr<TMainWindowWidgets> FWidgets;
     std::unique_ptr<QFileDialog> FDlgSave;

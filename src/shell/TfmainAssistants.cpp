@@ -3,14 +3,13 @@
 #include "core/GlobalSettings.h"
 #include "core/WebAddresses.h"
 #include "refdata/PsiTabellenLaden.h"
+#include "shell/IgnoringErrors.h"
 #include "shell/ProjectKind.h"
 #include "shell/TFRSprache.h"
 #include "shell/TInfoBox.h"
 #include "shell/Tfmain.h"
 #include "ui/common/ExternalLinks.h"
 #include "ui/common/FormTranslation.h"
-
-#include <exception>
 
 namespace vitrano {
 
@@ -43,16 +42,15 @@ void Tfmain::RunWindowAssistant(TFassadenSatz neu) {
 }
 
 void Tfmain::BeinzelClick() {
-    try {
+    IgnoringErrors([&] {
         if (!FDialogs.WindowChain.Empty()) {
             RunWindowAssistant(NewWindowRecord());
         }
-    } catch (const std::exception&) {
-    }
+    });
 }
 
 void Tfmain::sbWERClick() {
-    try {
+    IgnoringErrors([&] {
         if (!FDialogs.WERAssistant || FDialogs.WindowChain.Empty()) {
             return;
         }
@@ -64,12 +62,11 @@ void Tfmain::sbWERClick() {
         neu.WindowEnergyType = QStringLiteral("wer");
         neu.HotBox = *hotBox;
         RunWindowAssistant(std::move(neu));
-    } catch (const std::exception&) {
-    }
+    });
 }
 
 void Tfmain::BassiClick() {
-    try {
+    IgnoringErrors([&] {
         if (!FDialogs.FacadeChain) {
             return;
         }
@@ -84,67 +81,60 @@ void Tfmain::BassiClick() {
         if (FDialogs.FacadeChain(neu) == TModalResult::OK) {
             TakeFinishedAssistant(neu, ProjectKind::Fassade);
         }
-    } catch (const std::exception&) {
-    }
+    });
 }
 
 void Tfmain::sbWESClick() {
-    try {
+    IgnoringErrors([&] {
         SetProjectKind(ProjectKind::WindowEnergySaving);
         if (FDialogs.WESForm) {
             FDialogs.WESForm(FWESDatei);
         }
-    } catch (const std::exception&) {
-    }
+    });
 }
 
 void Tfmain::BeditorClick() {
-    try {
+    IgnoringErrors([&] {
         if (!FDialogs.Editor) {
             return;
         }
         GlobalSettings().InAssistant = false;
         FProjectSaved = false;
         FDialogs.Editor(FDatei);
-    } catch (const std::exception&) {
-    }
+    });
 }
 
 void Tfmain::BObjektdatenClick() {
-    try {
+    IgnoringErrors([&] {
         if (!FDialogs.Objektdaten) {
             return;
         }
         FProjectSaved = false;
         FDialogs.Objektdaten(FDatei.Objektdaten);
-    } catch (const std::exception&) {
-    }
+    });
 }
 
 void Tfmain::bEditSystemdataClick() {
-    try {
+    IgnoringErrors([&] {
         if (FDialogs.SystemdataEditor) {
             FDialogs.SystemdataEditor();
         }
-    } catch (const std::exception&) {
-    }
+    });
 }
 
 void Tfmain::BInfoClick() {
-    try {
+    IgnoringErrors([&] {
         TInfoBox box(this);
         TDialogSeam::ExecModal(box);
-    } catch (const std::exception&) {
-    }
+    });
 }
 
 void Tfmain::ButtonSprache_AGSClick() {
-    try {
+    IgnoringErrors([&] {
         if (TDialogSeam::ExecModal(*FSprache) == TModalResult::OK) {
             UebersetzeForm(this);
         }
-    } catch (const std::exception&) {
-    }
+    });
 }
 
 void Tfmain::AHilfeExecute() {

@@ -7,12 +7,12 @@
 #include "files/ProjectFile.h"
 #include "l10n/FRStringResource.h"
 #include "refdata/PsiTabellenLaden.h"
+#include "shell/IgnoringErrors.h"
 #include "shell/ProjectKind.h"
 #include "shell/Tfmain.h"
 #include "ui/common/FileDialogs.h"
 
 #include <QFileInfo>
-#include <exception>
 
 namespace vitrano {
 
@@ -40,7 +40,7 @@ bool Tfmain::AskToSave(bool offerCancel) {
 }
 
 void Tfmain::lblNewClick() {
-    try {
+    IgnoringErrors([&] {
         if (!AskToSave(false)) {
             return;
         }
@@ -53,58 +53,38 @@ void Tfmain::lblNewClick() {
         FProjectSaved = false;
         GlobalSettings().CurrentProjectFile.clear();
         TObjektdaten::ObjektdatenAusIniVorbelegen(FDatei.Objektdaten);
-    } catch (const std::exception&) {
-        // The window stays usable.
-    }
+    });
 }
 
-bool Tfmain::RunOpenDialog(const QString& filter, QString& fileName) {
+bool Tfmain::OpenChosenFile(const QString& filter) {
+    if (!AskToSave(false)) {
+        return false;
+    }
     const auto dialog =
         CreateOpenDialog(this, filter, EditionData(GlobalSettings().Edition).ProjectFileExtension);
-    fileName = RunFileDialog(*dialog);
-    return !fileName.isEmpty();
+    const QString fileName = RunFileDialog(*dialog);
+    if (fileName.isEmpty() || !LadeDatei(fileName)) {
+        return false;
+    }
+    PsiTabellenLaden(FDatei.Fassade);
+    return true;
 }
 
 void Tfmain::btnLadenClick() {
-    try {
-        if (!AskToSave(false)) {
-            return;
-        }
-        QString fileName;
-        if (!RunOpenDialog(EditionData(GlobalSettings().Edition).OpenFilter, fileName)) {
-            return;
-        }
-        if (LadeDatei(fileName)) {
-            PsiTabellenLaden(FDatei.Fassade);
-        }
-    } catch (const std::exception&) {
-    }
+    IgnoringErrors([this] { OpenChosenFile(EditionData(GlobalSettings().Edition).OpenFilter); });
 }
 
 bool Tfmain::WESDateiLaden() {
-    try {
-        if (!AskToSave(false)) {
-            return false;
-        }
-        QString fileName;
-        if (!RunOpenDialog(EditionData(GlobalSettings().Edition).ComparisonFileFilter, fileName)) {
-            return false;
-        }
-        const bool loaded = LadeDatei(fileName);
-        if (loaded) {
-            PsiTabellenLaden(FDatei.Fassade);
-        }
-        return loaded;
-    } catch (const std::exception&) {
-        return false;
-    }
+    return IgnoringErrors([this] {
+        return OpenChosenFile(EditionData(GlobalSettings().Edition).ComparisonFileFilter);
+    });
 }
 
 bool Tfmain::LadeDatei(const QString& sDatei) {
     if (!QFileInfo::exists(sDatei)) {
         return false;
     }
-    try {
+    return IgnoringErrors([&] {
         // Read into fresh records; the current ones stay when the file cannot be read.
         TFassadenSatz datei;
         TWESDatensatz wesDatei;
@@ -134,9 +114,7 @@ bool Tfmain::LadeDatei(const QString& sDatei) {
         SetProjectKind(kind);
         UpdateCaption();
         return true;
-    } catch (const std::exception&) {
-        return false;
-    }
+    });
 }
 
 void Tfmain::SetSaveDlgExtension(bool ignoreWES) {
@@ -161,7 +139,7 @@ bool Tfmain::SaveCurrentRecord(const QString& fileName) {
 }
 
 void Tfmain::btnSpeichernClick() {
-    try {
+    IgnoringErrors([&] {
         TGlobalSettings& settings = GlobalSettings();
         SetSaveDlgExtension(false);
         QString fileName = settings.CurrentProjectFile;
@@ -176,8 +154,7 @@ void Tfmain::btnSpeichernClick() {
             FProjectSaved = true;
         }
         UpdateCaption();
-    } catch (const std::exception&) {
-    }
+    });
 }
 
 } // namespace vitrano
