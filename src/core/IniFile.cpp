@@ -2,6 +2,7 @@
 
 #include "core/IniSyntax.h"
 #include "core/TextDecoding.h"
+#include "core/TextLines.h"
 
 #include <QFile>
 
@@ -18,7 +19,7 @@ QString Folded(const QString& name) {
 TIniFile TIniFile::FromText(const QString& text) {
     TIniFile ini;
     TSection* current = nullptr;
-    for (const TIniLine& line : SplitIniLines(text)) {
+    for (const TTextLine& line : SplitTextLines(text)) {
         ini.ParseLine(line.Text.trimmed(), current);
     }
     return ini;

@@ -11,25 +11,6 @@ bool EnclosedInQuotes(const QString& value) {
 
 } // namespace
 
-std::vector<TIniLine> SplitIniLines(const QString& text) {
-    std::vector<TIniLine> lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] != u'\n' && text[i] != u'\r') {
-            continue;
-        }
-        const qsizetype breakLength =
-            text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n' ? 2 : 1;
-        lines.push_back({text.mid(start, i - start), text.mid(i, breakLength)});
-        i += breakLength - 1;
-        start = i + 1;
-    }
-    if (start < text.size()) {
-        lines.push_back({text.mid(start), QString()});
-    }
-    return lines;
-}
-
 bool IsIniComment(const QString& line) {
     return line.startsWith(u';') || line.startsWith(u'#');
 }

@@ -4,19 +4,10 @@
 // what a section header, a comment and a key are.
 
 #include <QString>
-#include <vector>
 
 namespace vitrano {
 
-struct TIniLine {
-    QString Text;
-    QString Break; // the line end as found ("\r\n", "\n" or "\r"); empty for a last line without
-};
-
-// Splits at CR LF, LF and CR; a text ending with a line end gives no empty last line.
-std::vector<TIniLine> SplitIniLines(const QString& text);
-
-// The functions below take lines trimmed of surrounding blanks.
+// The functions take lines trimmed of surrounding blanks.
 bool IsIniComment(const QString& line);
 bool IsIniHeader(const QString& line);
 // A header without its closing bracket still names a section, so that the keys below it do not

@@ -2,6 +2,7 @@
 
 #include "core/IniSyntax.h"
 #include "core/TextDecoding.h"
+#include "core/TextLines.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -16,7 +17,7 @@ namespace {
 const QString DefaultLineBreak = QStringLiteral("\r\n");
 
 struct TIniText {
-    std::vector<TIniLine> Lines;
+    std::vector<TTextLine> Lines;
     QString LineBreak = DefaultLineBreak; // the one new lines get
     TTextEncoding Encoding = TTextEncoding::Utf8;
 };
@@ -34,7 +35,7 @@ QByteArray Encoded(const QString& text, TTextEncoding encoding) {
 TIniText ParsedText(const QByteArray& bytes) {
     TIniText ini;
     ini.Encoding = DetectTextEncoding(bytes, TNoBomFallback::Utf8OrWindows1252);
-    ini.Lines = SplitIniLines(DecodeText(bytes, TNoBomFallback::Utf8OrWindows1252));
+    ini.Lines = SplitTextLines(DecodeText(bytes, TNoBomFallback::Utf8OrWindows1252));
     if (!ini.Lines.empty() && !ini.Lines.front().Break.isEmpty()) {
         ini.LineBreak = ini.Lines.front().Break;
     }
@@ -43,7 +44,7 @@ TIniText ParsedText(const QByteArray& bytes) {
 
 QString JoinedText(const TIniText& ini) {
     QString text;
-    for (const TIniLine& line : ini.Lines) {
+    for (const TTextLine& line : ini.Lines) {
         text += line.Text + line.Break;
     }
     return text;
@@ -86,7 +87,7 @@ struct TSectionRange {
     std::size_t End = 0;
 };
 
-std::optional<TSectionRange> FindSection(const std::vector<TIniLine>& lines,
+std::optional<TSectionRange> FindSection(const std::vector<TTextLine>& lines,
                                          const QString& section) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const QString trimmed = lines[i].Text.trimmed();
@@ -102,7 +103,7 @@ std::optional<TSectionRange> FindSection(const std::vector<TIniLine>& lines,
     return std::nullopt;
 }
 
-std::optional<std::size_t> FindKey(const std::vector<TIniLine>& lines, TSectionRange range,
+std::optional<std::size_t> FindKey(const std::vector<TTextLine>& lines, TSectionRange range,
                                    const QString& key) {
     for (std::size_t i = range.First + 1; i < range.End; ++i) {
         if (IniSameName(IniLineKey(lines[i].Text.trimmed()), key)) {
@@ -115,8 +116,8 @@ std::optional<std::size_t> FindKey(const std::vector<TIniLine>& lines, TSectionR
 // Inserts a line after the given one; a last line without a line end gets one and passes its
 // missing end on to the new line.
 void InsertAfter(TIniText& ini, std::size_t index, const QString& text) {
-    TIniLine& before = ini.Lines[index];
-    TIniLine inserted{text, before.Break};
+    TTextLine& before = ini.Lines[index];
+    TTextLine inserted{text, before.Break};
     if (before.Break.isEmpty()) {
         before.Break = ini.LineBreak;
     }

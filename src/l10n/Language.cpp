@@ -2,25 +2,16 @@
 
 #include "core/GlobalSettings.h"
 #include "core/TextDecoding.h"
+#include "core/TextLines.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 namespace vitrano {
 
 namespace {
 
 const QString Separator = QStringLiteral("||");
-
-QStringList FileLines(const QString& text) {
-    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
-    QStringList lines = text.split(lineBreak);
-    if (!lines.isEmpty() && lines.last().isEmpty()) {
-        lines.removeLast(); // the break after the last line opens no line of its own
-    }
-    return lines;
-}
 
 } // namespace
 
@@ -78,7 +69,7 @@ bool Tlanguage::SprachdateiLesen(const QString& path, TDictionary& dictionary) {
         return false;
     }
     const QString text = DecodeText(file.readAll(), TNoBomFallback::Windows1252);
-    for (const QString& line : FileLines(text)) {
+    for (const QString& line : TextLines(text)) {
         QString deutsch;
         QString uebersetzung;
         SprachzeileZerlegen(line, deutsch, uebersetzung);

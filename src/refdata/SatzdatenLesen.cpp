@@ -1,6 +1,7 @@
 // Reading the table files into t_satzdaten.
 
 #include "core/TextDecoding.h"
+#include "core/TextLines.h"
 #include "refdata/PsiZeile.h"
 #include "refdata/Satzdaten.h"
 
@@ -124,32 +125,11 @@ t_Bereich_Sprosse BereichSprosseAus(const TZeile& zeile) {
     return bereich;
 }
 
-// Lines end at CR LF, CR or LF; a final line end opens no further line.
-QStringList TextZeilen(const QString& text) {
-    QStringList zeilen;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c != u'\n' && c != u'\r') {
-            continue;
-        }
-        zeilen.append(text.mid(start, i - start));
-        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
-            ++i;
-        }
-        start = i + 1;
-    }
-    if (start < text.size()) {
-        zeilen.append(text.mid(start));
-    }
-    return zeilen;
-}
-
 template <class Row, class Parser>
 bool ZeilenLesen(const QString& text, std::vector<Row>& tabelle, std::size_t kapazitaet,
                  Parser zeileLesen) {
     tabelle.clear();
-    const QStringList zeilen = TextZeilen(text);
+    const QStringList zeilen = TextLines(text);
     for (qsizetype i = KopfZeilen; i < zeilen.size() && tabelle.size() < kapazitaet; ++i) {
         if (OhneRandLeerzeichen(zeilen[i]).isEmpty()) {
             continue;
